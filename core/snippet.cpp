@@ -22,7 +22,8 @@ constexpr std::string_view kFontEnd = "</font></p>";
 } // namespace
 
 std::string ComposeSnippet(const StyleSettings& settings, std::string_view website,
-                           std::string_view fileName, std::string_view text) {
+                           std::string_view fileName, std::string_view text)
+{
     std::array<char, 8> sizeDigits{};
     const auto sizeEnd = std::to_chars(sizeDigits.data(), sizeDigits.data() + sizeDigits.size(),
                                        settings.intFontSize)

@@ -5,7 +5,8 @@
 
 namespace quillamp {
 
-std::string ColorToHtml(std::int32_t colour) {
+std::string ColorToHtml(std::int32_t colour)
+{
     // Negative values are written as their 32-bit two's complement.
     const auto bits = static_cast<std::uint32_t>(colour);
     std::array<char, 8> digits{};
