@@ -9,7 +9,8 @@ namespace quillamp {
 // Raised by ShowOpen/ShowColor on a cancel, but only while CancelError is true.
 class DialogCancelled : public std::runtime_error {
 public:
-    DialogCancelled() : std::runtime_error("dialog cancelled") {}
+    DialogCancelled()
+        : std::runtime_error("dialog cancelled") {}
 };
 
 // One object serves the file-open and the colour dialog. Its properties persist between

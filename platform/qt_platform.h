@@ -18,7 +18,8 @@ namespace quillamp {
 // The dialog object on Qt: QFileDialog and QColorDialog, modal to the given parent.
 class QtCommonDialog : public CommonDialog {
 public:
-    explicit QtCommonDialog(QWidget* parent = nullptr) : parent_(parent) {}
+    explicit QtCommonDialog(QWidget* parent = nullptr)
+        : parent_(parent) {}
 
     void ShowOpen() override;
     void ShowColor() override;

@@ -2,7 +2,7 @@
 
 BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev)
 RUN_PACKAGES=(qt6-qpa-plugins libqt6svg6 fonts-liberation)
-TEST_PACKAGES=(xvfb xauth desktop-file-utils appstream)
+TEST_PACKAGES=(xvfb xauth xdotool xclip desktop-file-utils appstream)
 HARDENING_PACKAGES=(clang-14 libclang-rt-14-dev clang-tidy-14)
 
 missing_packages() {

@@ -70,7 +70,10 @@ private:
 
 class FakeFontList : public FontList {
 public:
-    explicit FakeFontList(QStringList families) : families_(std::move(families)) {}
+    explicit FakeFontList(QStringList families)
+        : families_(std::move(families))
+    {
+    }
     QStringList Families() const override { return families_; }
 
 private:
