@@ -2,7 +2,10 @@
 
 BUILD_PACKAGES=(g++ cmake ninja-build qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev)
 RUN_PACKAGES=(qt6-qpa-plugins libqt6svg6 fonts-liberation)
-TEST_PACKAGES=(xvfb xauth xdotool xclip desktop-file-utils appstream)
+TEST_PACKAGES=(xvfb xauth xdotool xclip x11-utils desktop-file-utils appstream)
+# cpack -G DEB: dpkg-shlibdeps works out the library dependencies, and CPack runs file on
+# each installed file to find the programs among them.
+PACKAGING_PACKAGES=(dpkg-dev file)
 HARDENING_PACKAGES=(clang-14 libclang-rt-14-dev clang-tidy-14)
 
 missing_packages() {

@@ -1,11 +1,32 @@
+#include "display_check.h"
 #include "form1.h"
 #include "qt_platform.h"
 
 #include <QApplication>
+#include <QIcon>
+
+#include <cstdio>
 
 int main(int argc, char* argv[])
 {
+    // Without a display Qt prints a page of messages and aborts; say it in one line instead.
+    const quillamp::DisplaySetting display = quillamp::currentDisplaySetting(argc, argv);
+    if (const auto message = quillamp::missingDisplayMessage(display)) {
+        std::fprintf(stderr, "%s\n", message->c_str());
+        return quillamp::kNoDisplayExitStatus;
+    }
+
+    QApplication::setApplicationName(QStringLiteral("Quillamp"));
+    QApplication::setApplicationVersion(QStringLiteral(QUILLAMP_VERSION));
+    quillamp::PlatformStartGuard guard(display);
     QApplication app(argc, argv);
+    guard.release();
+
+    // The desktop matches the window to its entry, and the entry's icon, by this id.
+    QGuiApplication::setDesktopFileName(QStringLiteral(QUILLAMP_APP_ID));
+    QApplication::setWindowIcon(QIcon::fromTheme(
+        QStringLiteral(QUILLAMP_APP_ID), QIcon(QStringLiteral(":/icons/" QUILLAMP_APP_ID ".svg"))));
+
     quillamp::Form1 window({std::make_unique<quillamp::QtCommonDialog>(),
                             std::make_unique<quillamp::QtFontList>(),
                             std::make_unique<quillamp::QtClipboard>()});
