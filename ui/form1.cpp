@@ -247,16 +247,14 @@ void Form1::ReadSettings()
 
 void Form1::PreviewText()
 {
-    const auto changeFont = [this](auto change) {
-        QFont font = txtText->font();
-        change(font);
-        txtText->setFont(font);
-    };
-    changeFont([this](QFont& f) { f.setFamily(QString::fromStdString(settings.strFontName)); });
-    changeFont([this](QFont& f) { f.setPointSizeF(3 * settings.intFontSize + 6); });
-    changeFont([this](QFont& f) { f.setBold(settings.BoolFontBold); });
-    changeFont([this](QFont& f) { f.setItalic(settings.BoolFontItalic); });
-    changeFont([this](QFont& f) { f.setUnderline(settings.BoolFontUnderline); });
+    // One font change, not five: each setFont lays the box out again with a fresh font.
+    QFont font = txtText->font();
+    font.setFamily(QString::fromStdString(settings.strFontName));
+    font.setPointSizeF(3 * settings.intFontSize + 6);
+    font.setBold(settings.BoolFontBold);
+    font.setItalic(settings.BoolFontItalic);
+    font.setUnderline(settings.BoolFontUnderline);
+    txtText->setFont(font);
 
     QPalette palette = txtText->palette();
     palette.setColor(QPalette::Text, QColorFromColorValue(settings.LongFontColor));

@@ -42,10 +42,11 @@ public:
     // alignment, in that order.
     void PreviewText();
 
-    // The user's current style choices; the window reads and writes them, and so may anyone.
-    StyleSettings settings;
+    // The user's current style choices; the window reads and writes them, and so may anyone:
+    // public on purpose, beside the private controls.
+    StyleSettings settings; // NOLINT(misc-non-private-member-variables-in-classes)
 
-    CommonDialog& dlgCommonDialog1() { return *services_.dialog; }
+    CommonDialog& dlgCommonDialog1() const { return *services_.dialog; }
 
 private:
     void BuildLayout();

@@ -1,9 +1,9 @@
 #include "display_check.h"
 #include "form1.h"
+#include "identity.h"
 #include "qt_platform.h"
 
 #include <QApplication>
-#include <QIcon>
 
 #include <cstdio>
 
@@ -16,16 +16,11 @@ int main(int argc, char* argv[])
         return quillamp::kNoDisplayExitStatus;
     }
 
-    QApplication::setApplicationName(QStringLiteral("Quillamp"));
-    QApplication::setApplicationVersion(QStringLiteral(QUILLAMP_VERSION));
     quillamp::PlatformStartGuard guard(display);
     QApplication app(argc, argv);
     guard.release();
 
-    // The desktop matches the window to its entry, and the entry's icon, by this id.
-    QGuiApplication::setDesktopFileName(QStringLiteral(QUILLAMP_APP_ID));
-    QApplication::setWindowIcon(QIcon::fromTheme(
-        QStringLiteral(QUILLAMP_APP_ID), QIcon(QStringLiteral(":/icons/" QUILLAMP_APP_ID ".svg"))));
+    quillamp::SetApplicationIdentity();
 
     quillamp::Form1 window({std::make_unique<quillamp::QtCommonDialog>(),
                             std::make_unique<quillamp::QtFontList>(),

@@ -80,7 +80,8 @@ void BM_FormLoad(benchmark::State& state)
     QStringList fonts;
     for (int i = 0; i < state.range(0); ++i) {
         // Scrambled so the sort has real work to do.
-        fonts << QStringLiteral("Font %1").arg((i * 7919) % state.range(0), 4, 10, QChar('0'));
+        fonts << QStringLiteral("Font %1").arg(std::int64_t{i} * 7919 % state.range(0), 4, 10,
+                                               QChar('0'));
     }
     for (auto _ : state) {
         Form1 window(FakeServices(fonts));

@@ -8,7 +8,8 @@ program=$1
 pid=$!
 trap 'kill $pid 2>/dev/null || true' EXIT
 
-window=$(xdotool search --sync --limit 1 --name '^Quillamp$')
+# Only once mapped: focusing a window that is named but not yet shown is an X error.
+window=$(xdotool search --sync --onlyvisible --limit 1 --name '^Quillamp$')
 xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
 sleep 0.5
 # The file-name box has the focus when the window opens.
