@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <mutex>
+#include <unistd.h>
 #include <utility>
 #include <vector>
 
@@ -107,6 +108,10 @@ struct GuardState {
     DisplaySetting setting;
     std::vector<HeldMessage> held;
     QtMessageHandler previous = nullptr;
+    // Xlib writes a refused connection's reason straight to stderr, past any message
+    // handler, so stderr goes to a file until the platform has started.
+    std::FILE* captured = nullptr;
+    int savedStderr = -1;
 };
 
 GuardState& guardState()
@@ -128,15 +133,37 @@ std::string reasonFor(const std::vector<HeldMessage>& held, const QString& fatal
     return fatal.section(QLatin1Char('\n'), 0, 0).trimmed().toStdString();
 }
 
+// Puts stderr back and passes on what was written to it meanwhile.
+void restoreStderr(GuardState& state)
+{
+    if (state.captured == nullptr) {
+        return;
+    }
+    std::fflush(stderr);
+    if (state.savedStderr >= 0) {
+        ::dup2(state.savedStderr, STDERR_FILENO);
+        ::close(state.savedStderr);
+        state.savedStderr = -1;
+    }
+    std::rewind(state.captured);
+    char buffer[4096];
+    std::size_t size = 0;
+    while ((size = std::fread(buffer, 1, sizeof buffer, state.captured)) > 0) {
+        std::fwrite(buffer, 1, size, stderr);
+    }
+    std::fclose(state.captured);
+    state.captured = nullptr;
+}
+
 void holdMessage(QtMsgType type, const QMessageLogContext& context, const QString& text)
 {
     GuardState& state = guardState();
     const std::lock_guard lock(state.mutex);
     if (type == QtFatalMsg) {
         const std::string line =
-            unreachableDisplayMessage(state.setting, reasonFor(state.held, text));
-        std::fprintf(stderr, "%s\n", line.c_str());
-        std::fflush(stderr);
+            unreachableDisplayMessage(state.setting, reasonFor(state.held, text)) + "\n";
+        const int out = state.savedStderr >= 0 ? state.savedStderr : STDERR_FILENO;
+        [[maybe_unused]] const auto written = ::write(out, line.data(), line.size());
         // Qt would abort after this handler returns.
         std::_Exit(kNoDisplayExitStatus);
     }
@@ -221,6 +248,12 @@ PlatformStartGuard::PlatformStartGuard(DisplaySetting setting)
     state.setting = std::move(setting);
     state.held.clear();
     state.previous = qInstallMessageHandler(holdMessage);
+    std::fflush(stderr);
+    state.captured = std::tmpfile();
+    if (state.captured != nullptr) {
+        state.savedStderr = ::dup(STDERR_FILENO);
+        ::dup2(::fileno(state.captured), STDERR_FILENO);
+    }
 }
 
 PlatformStartGuard::~PlatformStartGuard()
@@ -240,6 +273,7 @@ void PlatformStartGuard::release()
         const std::lock_guard lock(state.mutex);
         qInstallMessageHandler(state.previous);
         held = std::exchange(state.held, {});
+        restoreStderr(state);
     }
     for (const HeldMessage& message : held) {
         const QMessageLogContext context(pointerTo(message.file), message.line,

@@ -19,9 +19,11 @@ trap cleanup EXIT
 cd "$work" || exit 1
 ulimit -c unlimited 2>/dev/null
 
-# An X display number with no server behind it.
+# An X display number with no server behind it; a server also listens on an abstract
+# socket, which a private /tmp does not hide.
 free=99
-while [ -e "/tmp/.X11-unix/X$free" ] || [ -e "/tmp/.X$free-lock" ]; do
+while [ -e "/tmp/.X11-unix/X$free" ] || [ -e "/tmp/.X$free-lock" ] ||
+    grep -q "/tmp/.X11-unix/X$free\$" /proc/net/unix; do
     free=$((free + 1))
 done
 
@@ -60,6 +62,22 @@ refused "xcb asked for, only Wayland set" "DISPLAY is not set" \
     QT_QPA_PLATFORM=xcb WAYLAND_DISPLAY=quillamp-none --
 refused "unreachable X display" ":$free" DISPLAY=":$free" --
 refused "unreachable X display given as an option" ":$free" -- -display ":$free"
+
+# A server that is there but refuses us: Xlib prints its own complaint unless we catch it.
+if command -v Xvfb >/dev/null && command -v xauth >/dev/null; then
+    xauth -f "$work/cookie" add ":$free" . "$(od -An -N16 -tx1 /dev/urandom | tr -d ' \n')" 2>/dev/null
+    Xvfb ":$free" -auth "$work/cookie" -nolisten tcp 2>/dev/null &
+    pids+=($!)
+    for _ in $(seq 50); do
+        [ -e "/tmp/.X11-unix/X$free" ] && break
+        sleep 0.1
+    done
+    refused "X display that refuses the connection" ":$free" \
+        DISPLAY=":$free" XAUTHORITY="$work/none" --
+    kill "${pids[-1]}" 2>/dev/null
+    wait "${pids[-1]}" 2>/dev/null
+    unset 'pids[-1]'
+fi
 
 # started NAME [VAR=VALUE...] -- [ARGUMENTS...]: still running two seconds later.
 started() {
