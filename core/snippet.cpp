@@ -12,7 +12,7 @@ constexpr std::string_view kParagraphStart = "<p align=\"";
 constexpr std::string_view kTagEnd = "\">";
 constexpr std::string_view kEmbedStart = "<embed src=\"";
 constexpr std::string_view kPathSeparator = "/";
-constexpr std::string_view kEmbedSize = "\" width=\"200\" Height=\"45\"";
+constexpr std::string_view kEmbedSize = R"(" width="200" Height="45")";
 constexpr std::string_view kEmbedEnd = " autostart=\"false\"></embed></p>";
 constexpr std::string_view kFontStart = "<font face=\"";
 constexpr std::string_view kFallbackFaceAndSize = ",MS Sans Serif\" size=\"";
@@ -25,9 +25,9 @@ std::string ComposeSnippet(const StyleSettings& settings, std::string_view websi
                            std::string_view fileName, std::string_view text)
 {
     std::array<char, 8> sizeDigits{};
-    const auto sizeEnd = std::to_chars(sizeDigits.data(), sizeDigits.data() + sizeDigits.size(),
-                                       settings.intFontSize)
-                             .ptr;
+    auto* const sizeEnd = std::to_chars(sizeDigits.data(), sizeDigits.data() + sizeDigits.size(),
+                                        settings.intFontSize)
+                              .ptr;
     const std::string_view size(sizeDigits.data(),
                                 static_cast<std::size_t>(sizeEnd - sizeDigits.data()));
 

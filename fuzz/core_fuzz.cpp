@@ -5,6 +5,7 @@
 #include "snippet.h"
 #include "style_settings.h"
 
+#include <array>
 #include <cctype>
 #include <cstddef>
 #include <cstdint>
@@ -31,8 +32,8 @@ void CheckFragment(const StyleSettings& settings, std::string_view website,
 {
     const std::string fragment = ComposeSnippet(settings, website, fileName, text);
 
-    char size[8];
-    const int sizeLength = std::snprintf(size, sizeof size, "%d", int{settings.intFontSize});
+    std::array<char, 8> size{};
+    const int sizeLength = std::snprintf(size.data(), size.size(), "%d", int{settings.intFontSize});
     std::string open;
     std::string close;
     if (settings.BoolFontBold) {
@@ -56,14 +57,14 @@ void CheckFragment(const StyleSettings& settings, std::string_view website,
              website,
              "/",
              fileName,
-             "\" width=\"200\" Height=\"45\" autostart=\"false\"></embed></p>",
+             R"(" width="200" Height="45" autostart="false"></embed></p>)",
              open,
              "<p align=\"",
              settings.strAlignment,
              "\"><font face=\"",
              settings.strFontName,
              ",MS Sans Serif\" size=\"",
-             std::string_view(size, sizeLength),
+             std::string_view(size.data(), static_cast<std::size_t>(sizeLength)),
              "\" color=\"#",
              settings.strFontColor,
              "\">",
@@ -92,13 +93,13 @@ void CheckColour(std::int32_t colour)
     const std::string html = ColorToHtml(colour);
     Require(html.size() == 6);
     for (const char c : html) {
-        Require(std::isdigit(static_cast<unsigned char>(c)) || (c >= 'A' && c <= 'F'));
+        Require(std::isdigit(static_cast<unsigned char>(c)) != 0 || (c >= 'A' && c <= 'F'));
     }
     if (colour >= 0 && colour <= 0xFFFFFF) {
-        char rgb[7];
-        std::snprintf(rgb, sizeof rgb, "%02X%02X%02X", colour & 0xFF, (colour >> 8) & 0xFF,
+        std::array<char, 7> rgb{};
+        std::snprintf(rgb.data(), rgb.size(), "%02X%02X%02X", colour & 0xFF, (colour >> 8) & 0xFF,
                       (colour >> 16) & 0xFF);
-        Require(html == rgb);
+        Require(html == rgb.data());
     }
 }
 

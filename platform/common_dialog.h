@@ -10,7 +10,9 @@ namespace quillamp {
 class DialogCancelled : public std::runtime_error {
 public:
     DialogCancelled()
-        : std::runtime_error("dialog cancelled") {}
+        : std::runtime_error("dialog cancelled")
+    {
+    }
 };
 
 // One object serves the file-open and the colour dialog. Its properties persist between

@@ -116,8 +116,8 @@ std::string DialogPath(const QString& path)
 QColor QColorFromColorValue(std::int32_t colour)
 {
     const auto value = static_cast<std::uint32_t>(colour);
-    return QColor(static_cast<int>(value & 0xFF), static_cast<int>((value >> 8) & 0xFF),
-                  static_cast<int>((value >> 16) & 0xFF));
+    return {static_cast<int>(value & 0xFF), static_cast<int>((value >> 8) & 0xFF),
+            static_cast<int>((value >> 16) & 0xFF)};
 }
 
 std::int32_t ColorValueFromQColor(const QColor& colour)

@@ -19,7 +19,9 @@ namespace quillamp {
 class QtCommonDialog : public CommonDialog {
 public:
     explicit QtCommonDialog(QWidget* parent = nullptr)
-        : parent_(parent) {}
+        : parent_(parent)
+    {
+    }
 
     void ShowOpen() override;
     void ShowColor() override;

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <mutex>
@@ -146,10 +147,10 @@ void restoreStderr(GuardState& state)
         state.savedStderr = -1;
     }
     std::rewind(state.captured);
-    char buffer[4096];
+    std::array<char, 4096> buffer{};
     std::size_t size = 0;
-    while ((size = std::fread(buffer, 1, sizeof buffer, state.captured)) > 0) {
-        std::fwrite(buffer, 1, size, stderr);
+    while ((size = std::fread(buffer.data(), 1, buffer.size(), state.captured)) > 0) {
+        std::fwrite(buffer.data(), 1, size, stderr);
     }
     std::fclose(state.captured);
     state.captured = nullptr;

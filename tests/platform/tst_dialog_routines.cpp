@@ -24,7 +24,7 @@ void TestDialogRoutines::browseForFile()
 
     QCOMPARE(quillamp::BrowseForFile(dialog), R"(C:\Music\tune.mid)");
     QCOMPARE(quillamp::BrowseForFile(dialog), ""); // cancelled, and nothing thrown
-    QCOMPARE(dialog.shown.size(), 2u);
+    QCOMPARE(dialog.shown.size(), 2U);
     for (const auto& shown : dialog.shown) {
         QCOMPARE(shown.kind, "open");
         QCOMPARE(shown.title, "Browse");
@@ -44,7 +44,7 @@ void TestDialogRoutines::pickColorKeepsTheColourBetweenUses()
     QCOMPARE(quillamp::PickColor(dialog), 0x00123456);
     QCOMPARE(quillamp::PickColor(dialog), 0x00123456); // cancelled: the last choice stands
 
-    QCOMPARE(dialog.shown.size(), 3u);
+    QCOMPARE(dialog.shown.size(), 3U);
     QCOMPARE(dialog.shown[2].color, 0x00123456); // reopened on the colour chosen
     for (const auto& shown : dialog.shown) {
         QCOMPARE(shown.kind, "color");

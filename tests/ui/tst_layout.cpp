@@ -171,8 +171,8 @@ void LayoutTest::accessKeys()
 {
     QFETCH(char, key);
     Window window;
-    window.dialog->openAnswers.push_back(std::nullopt);
-    window.dialog->colorAnswers.push_back(std::nullopt);
+    window.dialog->openAnswers.emplace_back(std::nullopt);
+    window.dialog->colorAnswers.emplace_back(std::nullopt);
     QVERIFY(window.showActive());
 
     QSignalSpy clicked(window.control<QPushButton>(QTest::currentDataTag()), &QPushButton::clicked);
