@@ -6,7 +6,7 @@ TEST_PACKAGES=(xvfb xauth xdotool xclip x11-utils desktop-file-utils appstream)
 # cpack -G DEB: dpkg-shlibdeps works out the library dependencies, and CPack runs file on
 # each installed file to find the programs among them.
 PACKAGING_PACKAGES=(dpkg-dev file)
-HARDENING_PACKAGES=(clang-14 libclang-rt-14-dev clang-tidy-14)
+HARDENING_PACKAGES=(clang-14 libclang-rt-14-dev clang-tidy-14 clang-format-14)
 
 missing_packages() {
     local p

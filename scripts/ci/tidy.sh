@@ -6,6 +6,10 @@ cd "$(dirname "$0")/../.."
 source scripts/common.sh
 ensure_packages "${HARDENING_PACKAGES[@]}" "${BUILD_PACKAGES[@]}"
 
+# Layout first: every C++ file as the project's .clang-format writes it.
+git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format-14 --dry-run --Werror
+echo "tidy: every C++ file is clang-formatted"
+
 dir=build-tidy
 # Built, not only configured: the tests include moc output that only the build writes.
 # Benchmarks and the fuzz target are on so that their sources are in compile_commands.json.
