@@ -45,45 +45,42 @@ struct Row {
     const char* caption;
     int left, top, width, height; // twips, from the container's outer corner
     Face face;
+    // What a screen reader says where the caption is a letter, or the label stands apart.
+    const char* accessibleName = nullptr;
 };
 
 // Every control in tab order. Frames come before what they hold.
 constexpr Row kLayout[] = {
     {"lblFileName", Kind::Label, nullptr, "File Name:", 360, 120, 1335, 255, Face::Heading},
     {"txtFileName", Kind::LineEdit, nullptr, "Your Filename goes here", 600, 480, 4815, 375,
-     Face::Regular},
+     Face::Regular, "File Name"},
     {"cmdBrowse", Kind::Button, nullptr, "B&rowse", 5760, 480, 1215, 375, Face::Regular},
     {"lblWebsite", Kind::Label, nullptr, "Website :", 360, 1080, 855, 375, Face::Heading},
     {"txtWebsite", Kind::LineEdit, nullptr, "http://www.example.com", 600, 1440, 4815, 375,
-     Face::Regular},
+     Face::Regular, "Website"},
     {"lblAlignment", Kind::Label, nullptr, "Alignment:", 5760, 1080, 1335, 255, Face::Heading},
-    {"cboAlignment", Kind::ComboBox, nullptr, "", 6000, 1440, 1215, 360, Face::Regular},
+    {"cboAlignment", Kind::ComboBox, nullptr, "", 6000, 1440, 1215, 360, Face::Regular,
+     "Alignment"},
     {"frmText", Kind::Frame, nullptr, "Text:", 240, 2160, 8535, 3015, Face::Heading},
-    {"txtText", Kind::TextBox, "frmText", "Your Text", 120, 1560, 6135, 1215, Face::Default},
+    {"txtText", Kind::TextBox, "frmText", "Your Text", 120, 1560, 6135, 1215, Face::Default,
+     "Text"},
     {"frmFont", Kind::Frame, "frmText", "Font :", 120, 360, 2895, 975, Face::Regular},
-    {"cboFont", Kind::ComboBox, "frmFont", "", 120, 360, 2655, 360, Face::Regular},
+    {"cboFont", Kind::ComboBox, "frmFont", "", 120, 360, 2655, 360, Face::Regular, "Font"},
     {"frmSize", Kind::Frame, "frmText", "Size :", 3240, 360, 855, 975, Face::Regular},
-    {"cboSize", Kind::ComboBox, "frmSize", "", 120, 360, 615, 360, Face::Regular},
+    {"cboSize", Kind::ComboBox, "frmSize", "", 120, 360, 615, 360, Face::Regular, "Size"},
     {"frmStyle", Kind::Frame, "frmText", "Style :", 4320, 360, 1935, 975, Face::Regular},
-    {"chkBold", Kind::CheckBox, "frmStyle", "B", 120, 360, 615, 255, Face::B},
-    {"chkItalic", Kind::CheckBox, "frmStyle", "I", 720, 360, 495, 255, Face::I},
-    {"chkUnderlined", Kind::CheckBox, "frmStyle", "U", 1320, 360, 495, 255, Face::U},
+    {"chkBold", Kind::CheckBox, "frmStyle", "B", 120, 360, 615, 255, Face::B, "Bold"},
+    {"chkItalic", Kind::CheckBox, "frmStyle", "I", 720, 360, 495, 255, Face::I, "Italic"},
+    {"chkUnderlined", Kind::CheckBox, "frmStyle", "U", 1320, 360, 495, 255, Face::U, "Underline"},
     {"frmColor", Kind::Frame, "frmText", "Color :", 6480, 360, 1695, 975, Face::Regular},
     {"cmdChangeColors", Kind::Button, "frmColor", "C&hange Color", 120, 360, 1455, 375,
      Face::Regular},
     {"cmdPreview", Kind::Button, "frmText", "&Preview", 6480, 2040, 1695, 375, Face::Regular},
-    {"txtCode", Kind::TextBox, nullptr, "", 240, 6120, 8535, 1335, Face::Default},
+    {"txtCode", Kind::TextBox, nullptr, "", 240, 6120, 8535, 1335, Face::Default, "Generated code"},
     {"cmdGenerateCode", Kind::Button, nullptr, "&Generate Code", 1800, 5400, 2295, 495,
      Face::Regular},
     {"cmdCopyCode", Kind::Button, nullptr, "&Copy Code", 4800, 5400, 2175, 495, Face::Regular},
 };
-
-// Names a screen reader speaks; the captions "B", "I", "U" and the frames' colons say less.
-const std::unordered_map<std::string_view, const char*> kAccessibleNames = {
-    {"txtFileName", "File Name"}, {"txtWebsite", "Website"}, {"cboAlignment", "Alignment"},
-    {"txtText", "Text"},          {"cboFont", "Font"},       {"cboSize", "Size"},
-    {"chkBold", "Bold"},          {"chkItalic", "Italic"},   {"chkUnderlined", "Underline"},
-    {"txtCode", "Generated code"}};
 
 // The layout's face where it is installed; otherwise a narrow face that keeps every caption
 // whole at the fixed sizes ("Website :" in bold has 57 pixels).
@@ -158,8 +155,8 @@ void Form1::BuildLayout()
         // pass its weight on to what the frame holds.
         control->setFont(LayoutFont(row.face == Face::Default ? Face::Regular : row.face));
         control->setGeometry(Px(row.left), Px(row.top), Px(row.width), Px(row.height));
-        if (const auto name = kAccessibleNames.find(row.name); name != kAccessibleNames.end()) {
-            control->setAccessibleName(QString::fromUtf8(name->second));
+        if (row.accessibleName != nullptr) {
+            control->setAccessibleName(QString::fromUtf8(row.accessibleName));
         }
         if (control->focusPolicy() != Qt::NoFocus) {
             if (previousInTabOrder) {
