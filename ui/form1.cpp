@@ -168,7 +168,8 @@ void Form1::BuildLayout()
     }
 
     const auto find = [&controls]<typename T>(T*& member, const char* name) {
-        member = static_cast<T*>(controls.at(name));
+        member = qobject_cast<T*>(controls.at(name));
+        Q_ASSERT(member);
     };
     find(lblFileName, "lblFileName");
     find(txtFileName, "txtFileName");
