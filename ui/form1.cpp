@@ -39,12 +39,12 @@ enum class Kind { Label, LineEdit, TextBox, Button, ComboBox, Frame, CheckBox };
 enum class Face { Regular, Heading, B, I, U, Default };
 
 struct Row {
-    const char* name;
-    Kind kind;
-    const char* container; // nullptr: the window itself
-    const char* caption;
-    int left, top, width, height; // twips, from the container's outer corner
-    Face face;
+    const char* name = nullptr;
+    Kind kind = Kind::Label;
+    const char* container = nullptr; // nullptr: the window itself
+    const char* caption = nullptr;
+    int left = 0, top = 0, width = 0, height = 0; // twips, from the container's outer corner
+    Face face = Face::Regular;
     // What a screen reader says where the caption is a letter, or the label stands apart.
     const char* accessibleName = nullptr;
 };
