@@ -18,17 +18,15 @@ namespace {
 
 // The fragment as Generate Code writes it for the given pieces.
 QString Fragment(const QString& align, const QString& source, const QString& face, int size,
-                 const QString& color, const QString& text, const QString& open = {},
-                 const QString& close = {})
+                 const QString& color, const QString& text)
 {
     return QStringLiteral("<p align=\"%1\"><embed src=\"%2\" width=\"200\" Height=\"45\" "
                           "autostart=\"false\"></embed></p>")
                .arg(align, source) +
-           open +
            QStringLiteral("<p align=\"%1\"><font face=\"%2,MS Sans Serif\" size=\"%3\" "
                           "color=\"#%4\">")
                .arg(align, face, QString::number(size), color) +
-           text + QStringLiteral("</font></p>") + close;
+           text + QStringLiteral("</font></p>");
 }
 
 // Picks an item the way a keyboard user does: first item, then down the list.
