@@ -33,9 +33,9 @@ fail() {
     failures=$((failures + 1))
 }
 
-# refused NAME EXPECTED_TEXT [VAR=VALUE...] -- [ARGUMENTS...]
-refused() {
-    local name=$1 expected=$2
+# launch OUT ERR [VAR=VALUE...] -- [ARGUMENTS...]: the program in a clean environment.
+launch() {
+    local out=$1 err=$2
     shift 2
     local vars=()
     while [ "$1" != -- ]; do
@@ -43,7 +43,14 @@ refused() {
         shift
     done
     shift
-    env -i HOME="$work" PATH="$PATH" "${vars[@]}" "$app" "$@" >"$work/out" 2>"$work/err"
+    env -i HOME="$work" PATH="$PATH" "${vars[@]}" "$app" "$@" >"$out" 2>"$err"
+}
+
+# refused NAME EXPECTED_TEXT [VAR=VALUE...] -- [ARGUMENTS...]
+refused() {
+    local name=$1 expected=$2
+    shift 2
+    launch "$work/out" "$work/err" "$@"
     local status=$?
     local lines
     lines=$(wc -l <"$work/err")
@@ -83,13 +90,7 @@ fi
 started() {
     local name=$1
     shift
-    local vars=()
-    while [ "$1" != -- ]; do
-        vars+=("$1")
-        shift
-    done
-    shift
-    env -i HOME="$work" PATH="$PATH" "${vars[@]}" "$app" "$@" >/dev/null 2>"$work/$name.err" &
+    launch /dev/null "$work/$name.err" "$@" &
     pids+=($!)
     names+=("$name")
 }
