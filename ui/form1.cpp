@@ -178,17 +178,12 @@ void Form1::BuildLayout()
     find(txtWebsite, "txtWebsite");
     find(lblAlignment, "lblAlignment");
     find(cboAlignment, "cboAlignment");
-    find(frmText, "frmText");
     find(txtText, "txtText");
-    find(frmFont, "frmFont");
     find(cboFont, "cboFont");
-    find(frmSize, "frmSize");
     find(cboSize, "cboSize");
-    find(frmStyle, "frmStyle");
     find(chkBold, "chkBold");
     find(chkItalic, "chkItalic");
     find(chkUnderlined, "chkUnderlined");
-    find(frmColor, "frmColor");
     find(cmdChangeColors, "cmdChangeColors");
     find(cmdPreview, "cmdPreview");
     find(txtCode, "txtCode");
@@ -267,7 +262,7 @@ void Form1::PreviewText()
 
 void Form1::cmdBrowse_Click()
 {
-    const std::string path = BrowseForFile(*services_.dialog);
+    const std::string path = BrowseForFile(dlgCommonDialog1());
     if (!path.empty()) {
         txtFileName->setText(QString::fromStdString(FileNameFromPath(path)));
     }
@@ -275,7 +270,7 @@ void Form1::cmdBrowse_Click()
 
 void Form1::cmdChangeColors_Click()
 {
-    settings.LongFontColor = PickColor(*services_.dialog);
+    settings.LongFontColor = PickColor(dlgCommonDialog1());
     settings.strFontColor = ColorToHtml(settings.LongFontColor);
 }
 

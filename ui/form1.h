@@ -8,7 +8,6 @@
 
 class QCheckBox;
 class QComboBox;
-class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -46,6 +45,7 @@ public:
     // public on purpose, beside the private controls.
     StyleSettings settings; // NOLINT(misc-non-private-member-variables-in-classes)
 
+    // The one dialog object, shared by Browse and Change Color; it keeps its state between uses.
     CommonDialog& dlgCommonDialog1() const { return *services_.dialog; }
 
 private:
@@ -62,6 +62,7 @@ private:
 
     PlatformServices services_;
 
+    // The controls the procedures use; the frames are reached only through the layout.
     QLabel* lblFileName = nullptr;
     QLineEdit* txtFileName = nullptr;
     QPushButton* cmdBrowse = nullptr;
@@ -69,17 +70,12 @@ private:
     QLineEdit* txtWebsite = nullptr;
     QLabel* lblAlignment = nullptr;
     QComboBox* cboAlignment = nullptr;
-    QGroupBox* frmText = nullptr;
     QPlainTextEdit* txtText = nullptr;
-    QGroupBox* frmFont = nullptr;
     QComboBox* cboFont = nullptr;
-    QGroupBox* frmSize = nullptr;
     QComboBox* cboSize = nullptr;
-    QGroupBox* frmStyle = nullptr;
     QCheckBox* chkBold = nullptr;
     QCheckBox* chkItalic = nullptr;
     QCheckBox* chkUnderlined = nullptr;
-    QGroupBox* frmColor = nullptr;
     QPushButton* cmdChangeColors = nullptr;
     QPushButton* cmdPreview = nullptr;
     QPlainTextEdit* txtCode = nullptr;
